@@ -1,0 +1,13 @@
+#include "app/frame_end.h"
+
+#include "app/ole_session.h"
+#include "app/window_icons.h"
+
+namespace frame {
+
+void ReleaseFrame() {
+    ReleaseWindowIcons();
+    EndOle();
+}
+
+}  // namespace frame
