@@ -9,6 +9,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "roomname/byte_masks.h"
+
 namespace roomname {
 
 struct LineRange {
@@ -25,18 +27,20 @@ class LastLineScanner {
     bool Finish(LineRange* line);
 
   private:
-    enum class State : unsigned char { Normal, AfterLead, AfterCr };
-
+    // Scans n <= 64 bytes at file offset `base`, classified in `m` (bits n and up are clear).
+    // False when the text ends among them.
+    bool ScanBlock(uint64_t base, size_t n, const byte_masks::Masks& m);
     void EndText(uint64_t at);
+    void EndLine(uint64_t crOffset);
 
-    State state_ = State::Normal;
     bool ended_ = false;
     bool haveLine_ = false;
-    uint64_t consumed_ = 0;    // file offset of the first byte of the next chunk
-    uint64_t lineStart_ = 0;   // start of the line being scanned
-    uint64_t textEnd_ = 0;     // valid once ended_
-    uint64_t pending_ = 0;     // offset of a lead byte or CR whose partner is in the next chunk
-    LineRange last_;           // the last line ended by CR LF
+    bool nextIsTrail_ = false;  // the last byte fed was a lead: the next byte goes with it
+    bool pendingCr_ = false;    // the last byte fed was a CR that may start a CR LF
+    uint64_t consumed_ = 0;     // file offset of the next byte to be fed
+    uint64_t lineStart_ = 0;    // start of the line being scanned
+    uint64_t textEnd_ = 0;      // valid once ended_
+    LineRange last_;            // the last line ended by CR LF
 };
 
 }  // namespace roomname
