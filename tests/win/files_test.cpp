@@ -128,10 +128,11 @@ TEST_F(Win32FilesTest, OpenHandleSharesReadAndWriteButNotDelete) {
         {
             std::unique_ptr<File> file = Open(files_, mode, path);
             ASSERT_NE(file, nullptr);
+            // Only our handle is open here, so only its sharing can refuse the delete.
+            EXPECT_FALSE(DeleteFileA(path.c_str())) << "deletion was shared";
             scratch::HeldOpen other(path, GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE);
             EXPECT_TRUE(other.Valid()) << "error " << GetLastError();
-            EXPECT_FALSE(DeleteFileA(path.c_str()));
         }
         EXPECT_NE(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
     }
