@@ -32,9 +32,9 @@ std::string TextOf(const char* data, size_t size) {
 std::optional<std::string> Expand(const std::string& text) {
     const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
     if (needed == 0) return std::nullopt;
-    // The size query may count characters rather than bytes (Wine does), and a GBK character
-    // takes two bytes: room for two bytes each and a spare NUL, so a double-byte text is never
-    // cut short.
+    // The size comes back in characters, not bytes (Wine counts UTF-16 units; Windows asks for
+    // one more for ANSI), and a GBK character takes two bytes: two bytes for each and a spare
+    // NUL, so a double-byte text is never cut short.
     const size_t room = static_cast<size_t>(needed) * 2 + 1;
     if (room > MAXDWORD) return std::nullopt;
     std::vector<char> expanded(room, '\0');
