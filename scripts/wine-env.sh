@@ -5,6 +5,7 @@
 
 _wine_env_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 _wine_env_xvfb_pid=""
+_wine_env_saved_display=""
 
 _wine_env_as_user() {
   if [ "$(id -u)" -eq 0 ]; then
@@ -27,6 +28,7 @@ wine_env_start() {
   if [ -z "${DISPLAY:-}" ] || [ -n "${ROOMNAME_FORCE_XVFB:-}" ]; then
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    _wine_env_saved_display=${DISPLAY:-}
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     _wine_env_xvfb_pid=$!
     export DISPLAY=":$n"
@@ -54,5 +56,7 @@ wine_env_stop() {
     kill "$_wine_env_xvfb_pid" 2>/dev/null || true
     wait "$_wine_env_xvfb_pid" 2>/dev/null || true
     _wine_env_xvfb_pid=""
+    # Give back the display we replaced, so a later start does not use a stopped server.
+    if [ -n "$_wine_env_saved_display" ]; then export DISPLAY=$_wine_env_saved_display; else unset DISPLAY; fi
   fi
 }
