@@ -31,7 +31,13 @@ cd "$out"
 for variant in vector scalar; do
   [ "$variant" = vector ] && t=$vector_seconds || t=$scalar_seconds
   echo "fuzz: $variant build for $t s"
-  ./reader_fuzz_$variant -max_total_time="$t" -max_len=4096 -print_final_stats=1 \
-    -artifact_prefix="$out/$variant-" corpus
+  # The fuzzer's progress goes to a log; it is shown only when something was found.
+  if ! ./reader_fuzz_$variant -max_total_time="$t" -max_len=4096 -print_final_stats=1 \
+      -artifact_prefix="$out/$variant-" corpus >"$out/$variant.log" 2>&1; then
+    tail -n 60 "$out/$variant.log"
+    echo "fuzz: $variant build FAILED (log: $out/$variant.log)"
+    exit 1
+  fi
+  grep -E '^(Done|stat::number_of_executed_units)' "$out/$variant.log" || true
 done
 echo "fuzz: no difference found"

@@ -40,7 +40,7 @@ trap - EXIT
 
 step fuzz "$root/scripts/fuzz.sh" "$fuzz_seconds"
 
-shots=$(ls "$root"/build/screenshots/*.png 2>/dev/null | tr '\n' ' ')
+shots=$(ls "$root"/build/screenshots/*.png "$root"/build/win64/screenshots/*.png 2>/dev/null | tr '\n' ' ')
 [ -n "$shots" ] && echo "test: screenshots: $shots"
 if [ "${#failed[@]}" -eq 0 ]; then
   echo "test: SUMMARY: all ${#passed[@]} tiers passed (${passed[*]})"

@@ -36,15 +36,17 @@ wine_env_start() {
     for i in $(seq 1 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.05; done
   fi
 
-  if [ ! -f "$ROOMNAME_WINE_HOME/pfx/system.reg" ]; then
+  if [ ! -f "$ROOMNAME_WINE_HOME/pfx/.roomname-ready" ]; then
     echo "wine-env: creating the Wine prefix (once, about 10 s)"
     _wine_env_as_user /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
+    # Every program on one 1024x768 virtual desktop: real window frames, a known screen size,
+    # and the test programs see each other's windows.
+    _wine_env_as_user /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    _wine_env_as_user /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # The desktop process started above still has the old settings: let everything end first.
     _wine_env_as_user /usr/lib/wine/wineserver -w
+    touch "$ROOMNAME_WINE_HOME/pfx/.roomname-ready"
   fi
-  # Every program on one 1024x768 virtual desktop: real window frames, a known screen size, and
-  # the test programs see each other's windows.
-  _wine_env_as_user /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  _wine_env_as_user /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   _wine_env_as_user /usr/lib/wine/wineserver -p
 }
 
