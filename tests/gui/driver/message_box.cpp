@@ -53,7 +53,18 @@ MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD timeoutMs) {
     return seen;
 }
 
-bool ShowsErrorIcon(HWND box) {
+bool ShowsErrorIcon(HWND box) { return ShowsStockIcon(box, IDI_ERROR); }
+
+HICON IconHandle(HWND box) {
+    HWND iconStatic = GetDlgItem(box, kIconId);
+    if (!iconStatic) return nullptr;
+    DWORD_PTR icon = 0;
+    if (!SendMessageTimeoutA(iconStatic, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &icon))
+        return nullptr;
+    return reinterpret_cast<HICON>(icon);
+}
+
+bool ShowsStockIcon(HWND box, LPCSTR stockIcon) {
     HWND iconStatic = GetDlgItem(box, kIconId);
     if (!iconStatic || !IsWindowVisible(iconStatic)) return false;
     SetForegroundWindow(box);
@@ -63,9 +74,9 @@ bool ShowsErrorIcon(HWND box) {
     POINT at = {0, 0};
     ClientToScreen(iconStatic, &at);
     std::vector<COLORREF> shown = Pixels(size, at.x, at.y, nullptr, 0);
-    std::vector<COLORREF> stop = Pixels(size, 0, 0, LoadIcon(nullptr, IDI_ERROR), shown[0]);
+    std::vector<COLORREF> stock = Pixels(size, 0, 0, LoadIcon(nullptr, stockIcon), shown[0]);
     std::size_t same = 0;
-    for (std::size_t i = 0; i < shown.size(); ++i) same += shown[i] == stop[i];
+    for (std::size_t i = 0; i < shown.size(); ++i) same += shown[i] == stock[i];
     return same * 100 >= shown.size() * 95;
 }
 

@@ -20,6 +20,11 @@ HWND AnyDialog(DWORD processId);
 // The icon the box shows: compared with the system's stock icon by its pixels, so the answer is
 // "the stop icon" or not, whatever handle the box holds.
 bool ShowsErrorIcon(HWND box);
+// The same pixel comparison with any of the system's stock icons (IDI_ERROR, IDI_INFORMATION).
+bool ShowsStockIcon(HWND box, LPCSTR stockIcon);
+// The icon the box's icon static holds (STM_GETICON), null for a box without an icon: Wine keeps
+// that static even then, so its presence alone says nothing.
+HICON IconHandle(HWND box);
 // Presses the box's button with that id (IDOK, IDCANCEL) by a posted WM_COMMAND.
 void PressButton(HWND box, int id);
 

@@ -63,6 +63,18 @@ std::string TextOf(HWND hwnd) {
     return text;
 }
 
+bool SetTextOf(HWND hwnd, const std::string& text) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                               SMTO_ABORTIFHUNG, 5000, &result) &&
+           result != 0;
+}
+
+bool Responds(HWND hwnd, DWORD timeoutMs) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(hwnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
 RECT RectInParent(HWND child) {
     RECT r;
     GetWindowRect(child, &r);
