@@ -48,6 +48,9 @@ wine_env_start() {
     touch "$ROOMNAME_WINE_HOME/pfx/.roomname-ready"
   fi
   _wine_env_as_user /usr/lib/wine/wineserver -p
+  # The first Wine program also starts the desktop process, which lives as long as the server and
+  # keeps the first program's output open: start it here, detached, not under ctest's pipe.
+  _wine_env_as_user /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {
