@@ -1,6 +1,5 @@
 #include "roomname/room_name_reader.h"
 
-#include <limits>
 #include <memory>
 #include <new>
 
@@ -38,16 +37,13 @@ std::optional<std::string> ReadLastLine(File& file, size_t chunkSize) {
 
     LineRange range;
     if (!scanner.Finish(&range)) return std::nullopt;
-    if (range.size > std::numeric_limits<size_t>::max() / 2) return std::nullopt;
 
     std::string line;
+    // Longer than a string can hold: no line to show, not the library's length error.
+    if (range.size > line.max_size()) return std::nullopt;
     if (range.size > 0) {
-        // A line too long for memory means no line to show rather than an exception in a handler.
-        try {
-            line.resize(static_cast<size_t>(range.size));
-        } catch (const std::bad_alloc&) {
-            return std::nullopt;
-        }
+        // No bad_alloc to catch: a failed allocation ends in the fatal stop inside operator new.
+        line.resize(static_cast<size_t>(range.size));
         if (!file.Seek(range.offset) || !ReadExactly(file, &line[0], line.size()))
             return std::nullopt;
     }
