@@ -17,16 +17,6 @@ uint32_t WithoutReadOnly(uint32_t attributes) {
     return rest == 0 ? kAttrNormal : rest;
 }
 
-bool ReadExactly(File& file, unsigned char* buf, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        size_t got = 0;
-        if (!file.Read(buf + done, size - done, &got) || got == 0) return false;
-        done += got;
-    }
-    return true;
-}
-
 // Replaces the whole content of `file`. On failure the file holds its old bytes again, as far as
 // the file still accepts writes; when the old bytes cannot be held, nothing is written at all.
 bool ReplaceContent(File& file, const std::string& content) {

@@ -25,6 +25,10 @@ class File {
     virtual bool SetEnd() = 0;
 };
 
+// Fills exactly `size` bytes from the current position; false on an error or when the file ends
+// first.
+bool ReadExactly(File& file, void* buf, size_t size);
+
 class Files {
   public:
     virtual ~Files() = default;

@@ -6,20 +6,6 @@
 #include "roomname/last_line.h"
 
 namespace roomname {
-namespace {
-
-// Fills exactly `size` bytes; false on an error or when the file ends first.
-bool ReadExactly(File& file, char* buf, size_t size) {
-    size_t done = 0;
-    while (done < size) {
-        size_t got = 0;
-        if (!file.Read(buf + done, size - done, &got) || got == 0) return false;
-        done += got;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::optional<std::string> ReadLastLine(File& file, size_t chunkSize) {
     if (chunkSize == 0) chunkSize = kReadChunkSize;

@@ -14,7 +14,7 @@ for variant in vector scalar; do
   clang++ -std=c++17 -O1 -g -Wall -Wextra -fsanitize=fuzzer,address,undefined \
     -fno-sanitize-recover=undefined "${flags[@]}" -I"$root" \
     "$root/tests/fuzz/reader_fuzz.cpp" "$root/roomname/last_line.cpp" \
-    "$root/roomname/byte_masks.cpp" "$root/roomname/room_name_reader.cpp" \
+    "$root/roomname/byte_masks.cpp" "$root/roomname/room_name_reader.cpp" "$root/roomname/files.cpp" \
     -o "$out/reader_fuzz_$variant"
 done
 
