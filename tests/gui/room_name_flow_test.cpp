@@ -12,6 +12,7 @@
 #include "driver/game_registry.h"
 #include "driver/message_box.h"
 #include "driver/window_query.h"
+#include "tests/support/scratch_files.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ class RoomNameFlowTest : public ::testing::Test {
         ASSERT_TRUE(game.Valid());
         // No detected directory: the boxes hold only what the test types.
         ASSERT_TRUE(registry.Remove());
-        readOnly = driver::ReadOnlyAttributesAsStored();
+        readOnly = scratch::ReadOnlyAttributesAsStored();
         ASSERT_NE(readOnly, INVALID_FILE_ATTRIBUTES);
     }
 
@@ -84,7 +85,7 @@ TEST_F(RoomNameFlowTest, EachChangeRewritesTheFileMarksItReadOnlyAndSaysWhatWasW
         EXPECT_FALSE(IsWindowEnabled(app->Main())) << "main window usable under the notice";
         ASSERT_TRUE(Close(notice)) << "notice not closed or main window not enabled again";
 
-        const std::optional<std::string> bytes = driver::ReadBytes(game.RoomNameFile());
+        const std::optional<std::string> bytes = scratch::ReadBytes(game.RoomNameFile());
         ASSERT_TRUE(bytes.has_value());
         EXPECT_EQ(*bytes, Content(name)) << "file holds " << bytes->size() << " bytes";
         EXPECT_EQ(GetFileAttributesA(game.RoomNameFile().c_str()), readOnly);

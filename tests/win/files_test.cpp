@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/ports/win32_files.h"
-#include "tests/win/scratch_dir.h"
+#include "tests/support/scratch_files.h"
 
 namespace {
 
@@ -93,12 +93,10 @@ TEST_F(Win32FilesTest, ReadStartsAtByteZeroAndReadsAGbkPath) {
 
 TEST_F(Win32FilesTest, ReadOnlyRefusesUpdateButReadsUntilCleared) {
     const std::string path = dir_.Join("roomname.txt");
-    const std::string probe = dir_.Join("probe.txt");
     ASSERT_TRUE(scratch::WriteBytes(path, "1\r\nAB\r\n"));
-    ASSERT_TRUE(scratch::WriteBytes(probe, ""));
-    // Wine adds ARCHIVE where Windows may not: the probe given the same call says what to expect.
-    ASSERT_TRUE(SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_READONLY));
-    const DWORD expected = GetFileAttributesA(probe.c_str());
+    // Wine adds ARCHIVE where Windows may not: a probe given the same call says what to expect.
+    const DWORD expected = scratch::ReadOnlyAttributesAsStored();
+    ASSERT_NE(expected, INVALID_FILE_ATTRIBUTES);
 
     ASSERT_TRUE(files_.SetAttributes(path, roomname::kAttrReadOnly));
     uint32_t attributes = 0;

@@ -11,7 +11,7 @@
 
 #include "app/ports/win32_files.h"
 #include "roomname/tool.h"
-#include "tests/win/scratch_dir.h"
+#include "tests/support/scratch_files.h"
 
 namespace {
 
@@ -141,10 +141,8 @@ class HandlersTest : public ::testing::Test {
             ASSERT_TRUE(CreateDirectoryA((gameDir_ + sub).c_str(), nullptr));
         }
         path_ = gameDir_ + "\\rez\\UI\\Scripts\\roomname.txt";
-        const std::string probe = dir_.Join("probe");
-        ASSERT_TRUE(scratch::WriteBytes(probe, ""));
-        ASSERT_TRUE(SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_READONLY));
-        readOnlyAsStored_ = GetFileAttributesA(probe.c_str());
+        readOnlyAsStored_ = scratch::ReadOnlyAttributesAsStored();
+        ASSERT_NE(readOnlyAsStored_, INVALID_FILE_ATTRIBUTES);
         boxes_.gameDir = gameDir_;
     }
 

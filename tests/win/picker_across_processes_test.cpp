@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tests/support/picker_driver.h"
-#include "tests/win/scratch_dir.h"
+#include "tests/support/scratch_files.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "app/ports/win32_shell.h"
 #include "tests/support/picker_driver.h"
-#include "tests/win/scratch_dir.h"
+#include "tests/support/scratch_files.h"
 
 namespace {
 

@@ -2,10 +2,9 @@
 // bytes the test gives, removed with everything in it (read-only files too) when the test ends.
 #pragma once
 
-#include <windows.h>
-
-#include <optional>
 #include <string>
+
+#include "tests/support/scratch_files.h"
 
 namespace driver {
 
@@ -15,7 +14,6 @@ class GameFolder {
   public:
     // `leaf` names the folder inside the test's scratch folder (GBK bytes are fine).
     explicit GameFolder(const std::string& leaf);
-    ~GameFolder();
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
 
@@ -30,14 +28,8 @@ class GameFolder {
     bool MakeFolderInPlaceOfFile() const;
 
   private:
-    std::string root_;  // the scratch folder, removed whole
+    scratch::Dir root_{"roomname-e2e-"};  // the scratch folder, removed whole
     std::string path_;
 };
-
-std::optional<std::string> ReadBytes(const std::string& path);
-// The attributes this system reads back from a file after SetFileAttributesA(READONLY) (Wine
-// adds ARCHIVE), found on a probe file of the temp folder; INVALID_FILE_ATTRIBUTES if none.
-DWORD ReadOnlyAttributesAsStored();
-void RemoveTree(const std::string& path);
 
 }  // namespace driver

@@ -1,24 +1,24 @@
-#include "tests/win/scratch_dir.h"
+#include "tests/support/scratch_files.h"
 
 #include <vector>
 
 namespace scratch {
 
-Dir::Dir() {
+std::string NewFolder(const char* prefix) {
     char temp[MAX_PATH] = {};
     const DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length == 0 || length >= MAX_PATH) return;
+    if (length == 0 || length >= MAX_PATH) return std::string();
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = std::string(temp) + "roomname-test-" +
+        const std::string candidate = std::string(temp, length) + prefix +
                                       std::to_string(GetCurrentProcessId()) + "-" +
                                       std::to_string(++serial);
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) {
-            path_ = candidate;
-            return;
-        }
+        if (CreateDirectoryA(candidate.c_str(), nullptr)) return candidate;
     }
+    return std::string();
 }
+
+Dir::Dir(const char* prefix) : path_(NewFolder(prefix)) {}
 
 Dir::~Dir() {
     if (Valid()) RemoveTree(path_);
@@ -72,6 +72,15 @@ void RemoveTree(const std::string& path) {
     }
     for (const std::string& entry : entries) RemoveTree(entry);
     RemoveDirectoryA(path.c_str());
+}
+
+DWORD ReadOnlyAttributesAsStored() {
+    const Dir dir;
+    if (!dir.Valid()) return INVALID_FILE_ATTRIBUTES;
+    const std::string probe = dir.Join("probe.txt");
+    if (!WriteBytes(probe, "probe") || !SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_READONLY))
+        return INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesA(probe.c_str());
 }
 
 HeldOpen::HeldOpen(const std::string& path, DWORD access, DWORD share)
