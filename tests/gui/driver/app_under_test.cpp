@@ -20,8 +20,8 @@ const Place kPlaces[] = {
 
 }  // namespace
 
-AppUnderTest::AppUnderTest(const std::string& exe) {
-    if (process_.Start(exe)) main_ = WaitForVisibleWindow(process_.Id(), kMainTitle);
+AppUnderTest::AppUnderTest(const std::string& exe, const std::string& folder) {
+    if (process_.Start(exe, "", folder)) main_ = WaitForVisibleWindow(process_.Id(), kMainTitle);
 }
 
 HWND AppUnderTest::Control(const char* name) const {

@@ -14,8 +14,9 @@ constexpr char kMainTitle[] = "Morvane Ravelgate";
 
 class AppUnderTest {
   public:
-    // Starts the exe and waits for its main window to be shown; Ready() tells whether it was.
-    explicit AppUnderTest(const std::string& exe);
+    // Starts the exe (in the current directory `folder`, "" for the test's own) and waits for its
+    // main window to be shown; Ready() tells whether it was.
+    explicit AppUnderTest(const std::string& exe, const std::string& folder = "");
     bool Ready() const { return main_ != nullptr; }
 
     Process& process() { return process_; }

@@ -12,13 +12,13 @@ Process::~Process() {
     CloseHandle(info_.hProcess);
 }
 
-bool Process::Start(const std::string& exe, const std::string& args) {
+bool Process::Start(const std::string& exe, const std::string& args, const std::string& folder) {
     std::string commandLine = "\"" + exe + "\"";
     if (!args.empty()) commandLine += " " + args;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     return CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info_) != 0;
+                          folder.empty() ? nullptr : folder.c_str(), &startup, &info_) != 0;
 }
 
 bool Process::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {

@@ -14,8 +14,10 @@ class Process {
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
 
-    // Starts `exe` with the command-line arguments `args` ("" for none).
-    bool Start(const std::string& exe, const std::string& args = "");
+    // Starts `exe` with the command-line arguments `args` ("" for none), in the current directory
+    // `folder` ("" for the test's own).
+    bool Start(const std::string& exe, const std::string& args = "",
+               const std::string& folder = "");
     // Waits for the end; false on timeout. *exitCode gets the process's exit code.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
     bool Running() const;
