@@ -6,6 +6,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+umask 022  # the Wine side runs as another user, who must read what the build writes
 
 "$root/scripts/install.sh"
 # The x86_64 build is the one that runs under Wine here; the 32-bit release is built alongside.

@@ -5,6 +5,7 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+umask 022  # the Wine side runs as another user, who must read what the build writes
 fuzz_seconds=${1:-30}
 
 "$root/scripts/install.sh" || { echo "test: SUMMARY: install failed"; exit 1; }

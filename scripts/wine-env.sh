@@ -24,6 +24,17 @@ wine_env_start() {
   if [ "$(id -u)" -eq 0 ]; then export ROOMNAME_WINE_UID=65534; else export ROOMNAME_WINE_UID=$(id -u); fi
   mkdir -p "$ROOMNAME_WINE_HOME"
   chown "$ROOMNAME_WINE_UID:$ROOMNAME_WINE_UID" "$ROOMNAME_WINE_HOME" 2>/dev/null || true
+  if [ "$(id -u)" -eq 0 ]; then
+    # The unprivileged user must reach the programs in the build tree (a clone under /root, say).
+    local dir=$_wine_env_root
+    while [ "$dir" != / ]; do
+      if ! setpriv --reuid="$ROOMNAME_WINE_UID" --regid="$ROOMNAME_WINE_UID" --clear-groups test -x "$dir"; then
+        echo "wine-env: letting uid $ROOMNAME_WINE_UID pass through $dir (o+x)"
+        chmod o+x "$dir"
+      fi
+      dir=$(dirname "$dir")
+    done
+  fi
 
   if [ -z "${DISPLAY:-}" ] || [ -n "${ROOMNAME_FORCE_XVFB:-}" ]; then
     local n=90
