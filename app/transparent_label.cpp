@@ -25,16 +25,6 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
             return 0;
         case WM_ERASEBKGND:
             return 1;  // no background of its own
-        case WM_SETTEXT: {
-            LRESULT result = DefWindowProcA(label, message, wParam, lParam);
-            // The old text lies on the parent's background: have both drawn again.
-            HWND parent = GetParent(label);
-            RECT r;
-            GetWindowRect(label, &r);
-            MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-            InvalidateRect(parent, &r, TRUE);
-            return result;
-        }
     }
     return DefWindowProcA(label, message, wParam, lParam);
 }
